@@ -11,7 +11,7 @@ namespace sonvik {
 // the worker thread. Each operation is complete when it returns, and harmless while the window
 // does not exist: setters do nothing, getters give 0, empty text or false.
 class IPanel {
-public:
+  public:
     virtual ~IPanel() = default;
 
     virtual void SetUsbNameText(const WideText& text) = 0;

@@ -34,7 +34,7 @@ inline constexpr int kPanelRequestCount = 18;
 // takes them). Atomic, so that neither side ever reads a torn or stale flag; taking is one
 // exchange, so a click that lands while its action runs is kept for the next cycle.
 class RequestFlags {
-public:
+  public:
     void Raise(PanelRequest nRequest) { Flag(nRequest).store(1, std::memory_order_release); }
 
     // True when the request was raised; the flag is cleared in the same step.
@@ -50,7 +50,7 @@ public:
         }
     }
 
-private:
+  private:
     std::atomic<std::uint8_t>& Flag(PanelRequest nRequest) {
         return m_bRequest[static_cast<std::size_t>(nRequest)];
     }

@@ -21,13 +21,15 @@ static_assert(std::is_sorted(std::begin(kStringTable), std::end(kStringTable),
 
 }  // namespace
 
-std::span<const StringEntry> GetStringTable() { return kStringTable; }
+std::span<const StringEntry> GetStringTable() {
+    return kStringTable;
+}
 
 WideText LoadStringText(unsigned nId) {
     const auto* pEnd = std::end(kStringTable);
-    const auto* pEntry = std::lower_bound(
-        std::begin(kStringTable), pEnd, nId,
-        [](const StringEntry& entry, unsigned nKey) { return entry.nId < nKey; });
+    const auto* pEntry =
+        std::lower_bound(std::begin(kStringTable), pEnd, nId,
+                         [](const StringEntry& entry, unsigned nKey) { return entry.nId < nKey; });
     return pEntry != pEnd && pEntry->nId == nId ? WideText(pEntry->pszText) : WideText();
 }
 

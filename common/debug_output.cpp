@@ -13,9 +13,13 @@ std::atomic<IDebugSink*> g_pDebugSink{nullptr};
 
 }  // namespace
 
-void SetDebugSink(IDebugSink* pSink) { g_pDebugSink.store(pSink, std::memory_order_release); }
+void SetDebugSink(IDebugSink* pSink) {
+    g_pDebugSink.store(pSink, std::memory_order_release);
+}
 
-bool IsDebugListening() { return g_pDebugSink.load(std::memory_order_acquire) != nullptr; }
+bool IsDebugListening() {
+    return g_pDebugSink.load(std::memory_order_acquire) != nullptr;
+}
 
 void DebugWrite(std::string_view piece) {
     if (IDebugSink* pSink = g_pDebugSink.load(std::memory_order_acquire)) {

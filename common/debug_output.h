@@ -7,7 +7,7 @@ namespace sonvik {
 // Where the diagnostic lines go: the debugger output on Windows, standard error on request on
 // Linux, a capture in the tests. Pieces arrive as the system writes them; a line ends in '\n'.
 class IDebugSink {
-public:
+  public:
     virtual ~IDebugSink() = default;
     virtual void Write(std::string_view piece) = 0;
 };

@@ -10,7 +10,7 @@ namespace sonvik {
 // The seam between the core and a dongle: hid.dll on Windows, hidraw on Linux, or the simulated
 // dongle. The core calls nothing else of the platform's USB side.
 class ITransport {
-public:
+  public:
     virtual ~ITransport() = default;
 
     // Binds the platform's HID library once at start-up; true when every entry point was found.

@@ -12,9 +12,13 @@ namespace {
 // The payload indexes 2..16 hold the location's characters.
 constexpr std::int32_t kMaxLocationLength = kEventPayloadCount - 2;
 
-bool IsSpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsSpace(unsigned char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
 
 void TraceEvent(const DongleEvent& event) {
     if (!IsDebugListening()) {
@@ -68,8 +72,9 @@ std::int32_t ParseMemoryLocation(const DongleEvent& event) {
         nMagnitude = std::min(nMagnitude * 10 + (byteAt(p) - '0'), kLimit);
     }
     const std::int64_t nValue = bNegative ? -nMagnitude : nMagnitude;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        nValue, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(nValue, std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace sonvik

@@ -17,9 +17,13 @@ DongleReport ComposeReport(HostCommand nCommand, std::uint8_t nSubCode) {
     return report;
 }
 
-std::uint8_t LowByte(std::uint32_t nValue) { return static_cast<std::uint8_t>(nValue & 0xFFu); }
+std::uint8_t LowByte(std::uint32_t nValue) {
+    return static_cast<std::uint8_t>(nValue & 0xFFu);
+}
 
-std::uint8_t Flag(bool bValue) { return bValue ? 1 : 0; }
+std::uint8_t Flag(bool bValue) {
+    return bValue ? 1 : 0;
+}
 
 bool SendWithFlagByte(ITransport& transport, DongleDevice device, HostCommand nCommand,
                       std::uint8_t nSubCode, std::uint8_t nByte3) {

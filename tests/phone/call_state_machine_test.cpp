@@ -22,26 +22,31 @@ struct TriggerColumn {
 };
 
 const TriggerColumn kTriggers[] = {
-    {"PlaceIncomingCall", HandlePlaceIncomingCall}, {"PlaceOutgoingCall", HandlePlaceOutgoingCall},
-    {"AnswerCall", HandleAnswerCall},               {"EndCall", HandleEndCall},
-    {"HoldCall", HandleHoldCall},                   {"HfAnswer", HandleHfAnswer},
-    {"HfHangUp", HandleHfHangUp},                   {"HfDial", HandleHfDial},
+    {"PlaceIncomingCall", HandlePlaceIncomingCall},
+    {"PlaceOutgoingCall", HandlePlaceOutgoingCall},
+    {"AnswerCall", HandleAnswerCall},
+    {"EndCall", HandleEndCall},
+    {"HoldCall", HandleHoldCall},
+    {"HfAnswer", HandleHfAnswer},
+    {"HfHangUp", HandleHfHangUp},
+    {"HfDial", HandleHfDial},
 };
 
 // The new state for every state (rows) and trigger (columns, in the order above).
 constexpr int kMatrix[kCallStateCount][8] = {
     /* NoCall */ {IncomingCall, OutgoingCall, kIgnored, kIgnored, kIgnored, kIgnored, kIgnored,
                   OutgoingCall},
-    /* IncomingCall */ {kIgnored, kIgnored, ActiveCall, NoCall, kIgnored, ActiveCall, NoCall,
-                        kIgnored},
-    /* OutgoingCall */ {kIgnored, kIgnored, ActiveCall, NoCall, kIgnored, kIgnored, NoCall,
-                        kIgnored},
-    /* ActiveCall */ {ActiveCallWithWaiting, kIgnored, kIgnored, NoCall, HeldCall, kIgnored, NoCall,
-                      kIgnored},
-    /* ActiveCallWithWaiting */ {kIgnored, kIgnored, ActiveCallWithHeld, IncomingCall, kIgnored,
-                                 ActiveCall, IncomingCall, kIgnored},
-    /* ActiveCallWithHeld */ {kIgnored, kIgnored, kIgnored, ActiveCall, kIgnored, kIgnored,
-                              IncomingCall, kIgnored},
+    /* IncomingCall */
+    {kIgnored, kIgnored, ActiveCall, NoCall, kIgnored, ActiveCall, NoCall, kIgnored},
+    /* OutgoingCall */
+    {kIgnored, kIgnored, ActiveCall, NoCall, kIgnored, kIgnored, NoCall, kIgnored},
+    /* ActiveCall */
+    {ActiveCallWithWaiting, kIgnored, kIgnored, NoCall, HeldCall, kIgnored, NoCall, kIgnored},
+    /* ActiveCallWithWaiting */
+    {kIgnored, kIgnored, ActiveCallWithHeld, IncomingCall, kIgnored, ActiveCall, IncomingCall,
+     kIgnored},
+    /* ActiveCallWithHeld */
+    {kIgnored, kIgnored, kIgnored, ActiveCall, kIgnored, kIgnored, IncomingCall, kIgnored},
     /* HeldCall */ {kIgnored, kIgnored, kIgnored, NoCall, ActiveCall, kIgnored, NoCall, kIgnored},
 };
 
@@ -106,9 +111,9 @@ TEST_F(PhoneTest, ReannouncementInEveryStateChangesNothing) {
         g_pszCallerNumber = g_szWaitingNumber;
         AnnounceCallState(m_transport, m_device);
         const bool bCarriesNumber = nState == IncomingCall || nState == ActiveCallWithWaiting;
-        EXPECT_EQ(TakeSent(), std::vector{CallStatusReport(static_cast<CallState>(nState),
-                                                           bCarriesNumber ? g_szWaitingNumber
-                                                                          : nullptr)})
+        EXPECT_EQ(TakeSent(),
+                  std::vector{CallStatusReport(static_cast<CallState>(nState),
+                                               bCarriesNumber ? g_szWaitingNumber : nullptr)})
             << nState;
         EXPECT_EQ(g_nCallState, nState);
         EXPECT_EQ(g_pszCallerNumber, g_szWaitingNumber);
@@ -116,9 +121,13 @@ TEST_F(PhoneTest, ReannouncementInEveryStateChangesNothing) {
 }
 
 TEST_F(PhoneTest, StateTextsComeFromTheStringTable) {
-    const char16_t* kTexts[kCallStateCount] = {
-        u"No Call",     u"Incoming Call", u"Outgoing Call", u"Active Call",
-        u"Active Call with Call Waiting", u"Active Call with Call Held", u"Held Call"};
+    const char16_t* kTexts[kCallStateCount] = {u"No Call",
+                                               u"Incoming Call",
+                                               u"Outgoing Call",
+                                               u"Active Call",
+                                               u"Active Call with Call Waiting",
+                                               u"Active Call with Call Held",
+                                               u"Held Call"};
     for (int nState = 0; nState < kCallStateCount; ++nState) {
         g_nCallState = static_cast<CallState>(nState);
         EXPECT_EQ(GetCallStateText(), kTexts[nState]);
@@ -156,7 +165,11 @@ TEST_F(PhoneTest, MemoryDialIsAcceptedOnlyForThePanelsLocation) {
         {"mismatch", NoCall, "8", 7, {kRejected}, NoCall},
         {"accepted during a call", ActiveCall, "7", 7, {kAccepted}, ActiveCall},
         {"rejected during a call", HeldCall, "1", 2, {kRejected}, HeldCall},
-        {"compared as 32-bit patterns", NoCall, "-1", 0xFFFFFFFFu, {kAccepted, kDialling},
+        {"compared as 32-bit patterns",
+         NoCall,
+         "-1",
+         0xFFFFFFFFu,
+         {kAccepted, kDialling},
          OutgoingCall},
     };
     for (const auto& c : kCases) {

@@ -15,7 +15,7 @@ namespace sonvik::test {
 
 // Every case starts from a fresh process's phone, and reads back what went to the dongle.
 class PhoneTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetCallState(); }
     void TearDown() override { ResetCallState(); }
 

@@ -118,8 +118,8 @@ TEST(DongleEvent, MemoryLocationParsesLikeASaturatedSignedDecimal) {
 
 TEST(DongleEvent, MemoryLocationNeverReadsPastThePayload) {
     // Fifteen digits fill the payload; a count above that, from a faulty device, reads no more.
-    DongleEvent event = MemoryDial({'1', '2', '3', '4', '5', '6', '7', '8', '9', '0', '1', '2', '3',
-                                    '4', '5'});
+    DongleEvent event =
+        MemoryDial({'1', '2', '3', '4', '5', '6', '7', '8', '9', '0', '1', '2', '3', '4', '5'});
     for (int nCount : {15, 16, 200, 255}) {
         event.Payload[1] = nCount;
         EXPECT_EQ(ParseMemoryLocation(event), 2147483647) << nCount;

@@ -10,7 +10,7 @@ namespace sonvik::test {
 
 // Installs itself as the diagnostics sink for its lifetime and keeps every piece.
 class DebugCapture : public IDebugSink {
-public:
+  public:
     DebugCapture() { SetDebugSink(this); }
     ~DebugCapture() override { SetDebugSink(nullptr); }
     DebugCapture(const DebugCapture&) = delete;
@@ -34,7 +34,7 @@ public:
         return text;
     }
 
-private:
+  private:
     std::mutex m_mutex;
     std::vector<std::string> m_pieces;
 };

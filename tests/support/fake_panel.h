@@ -9,7 +9,7 @@ namespace sonvik::test {
 
 // A panel whose values the test sets directly and whose text fields record what was written.
 class FakePanel : public IPanel {
-public:
+  public:
     void SetUsbNameText(const WideText& text) override { m_usbName.push_back(text); }
     void SetDongleStateText(const WideText& text) override { m_dongleState.push_back(text); }
     void SetCallStateText(const WideText& text) override { m_callState.push_back(text); }

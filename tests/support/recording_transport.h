@@ -8,7 +8,7 @@ namespace sonvik::test {
 
 // A transport that keeps every output report and answers SendReport as told.
 class RecordingTransport : public ITransport {
-public:
+  public:
     bool BindHidApi() override { return true; }
     bool FindDongle(DongleDevice&) override { return false; }
     bool SendReport(DongleDevice device, const DongleReport& report) override {
