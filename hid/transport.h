@@ -29,6 +29,9 @@ class ITransport {
 
     // Reads the dongle's USB product name afresh, at most 25 code units; false when it cannot.
     virtual bool ReadProductString(DongleDevice device, WideText& text) = 0;
+
+    // Releases a handle that FindDongle opened: the dongle given up, or left open at exit.
+    virtual void CloseDongle(DeviceHandle hDevice) = 0;
 };
 
 }  // namespace sonvik

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "support/catalogue.h"
 #include "support/recording_transport.h"
 #include "support/report_builder.h"
 
@@ -103,6 +104,7 @@ TEST(HostCommands, EveryCatalogueReportIsExactlyItsNineteenBytes) {
         ASSERT_EQ(transport.m_sent.size(), 1u);
         EXPECT_EQ(transport.m_sent[0], row.expected);
         EXPECT_EQ(transport.m_devices[0].m_hDevice, 7);
+        EXPECT_TRUE(test::IsCatalogueReport(row.expected));  // the fuzzer's oracle agrees
     }
 }
 

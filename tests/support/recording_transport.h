@@ -18,6 +18,7 @@ class RecordingTransport : public ITransport {
     }
     bool ReadDongleEvent(DongleDevice, DongleEvent&) override { return false; }
     bool ReadProductString(DongleDevice, WideText&) override { return false; }
+    void CloseDongle(DeviceHandle) override {}
 
     std::vector<DongleReport> m_sent;
     std::vector<DongleDevice> m_devices;
