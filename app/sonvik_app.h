@@ -4,8 +4,10 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <thread>
 
-#include "app/panel.h"
+#include "app/dialog_panel.h"
 #include "common/dongle_device.h"
 #include "hid/transport.h"
 #include "poll/dongle_state.h"
@@ -21,6 +23,12 @@ using SleepFunction = std::function<void(std::chrono::milliseconds)>;
 // runs.
 class CSonvikApp {
   public:
+    CSonvikApp() = default;
+    // Process exit: says so, and closes the dongle if it is still open.
+    ~CSonvikApp();
+    CSonvikApp(const CSonvikApp&) = delete;
+    CSonvikApp& operator=(const CSonvikApp&) = delete;
+
     // Read afresh at every use; set before the worker starts and kept until it has ended.
     std::atomic<IPanel*> m_pDlg{nullptr};
     std::uint32_t m_nVendorId = 0;
@@ -30,6 +38,7 @@ class CSonvikApp {
     std::uint32_t m_nNameFailures = 0;
     std::int32_t m_nDongleState = NotReported;
     std::int32_t m_nAudioState = 0;
+    std::thread m_hWorkerThread;
 
     // The transport binding chosen at start-up, and the pause between searches (replaceable, so
     // that tests never sleep through it).
@@ -48,5 +57,10 @@ class CSonvikApp {
 
 // The real pause of the program.
 void SleepFor(std::chrono::milliseconds duration);
+
+// The program's life once the transport is bound and the panel object made: the worker beside
+// the modal panel, then the leaving report, the stop, the wait for the worker, and the panel
+// object destroyed.
+void RunModalSession(CSonvikApp& app, std::unique_ptr<IDialogPanel> pDlg);
 
 }  // namespace sonvik

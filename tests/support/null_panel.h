@@ -1,12 +1,14 @@
 #pragma once
 
-#include "app/panel.h"
+#include "app/dialog_panel.h"
 
 namespace sonvik::test {
 
-// A panel with fixed values that keeps nothing it is told: for runs of many cycles.
-class NullPanel : public IPanel {
+// A panel with fixed values that keeps nothing it is told, and a modal run that ends at once:
+// for runs of many cycles.
+class NullPanel : public IDialogPanel {
   public:
+    void DoModal() override {}
     void SetUsbNameText(const WideText&) override {}
     void SetDongleStateText(const WideText&) override {}
     void SetCallStateText(const WideText&) override {}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/panel.h"
+
+namespace sonvik {
+
+// The panel as the application runs it: the operations, plus the modal run, which creates the
+// window, runs it on the calling thread until the operator closes it, and destroys it.
+class IDialogPanel : public IPanel {
+  public:
+    virtual void DoModal() = 0;
+};
+
+}  // namespace sonvik

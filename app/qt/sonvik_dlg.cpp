@@ -1,0 +1,227 @@
+#include "app/qt/sonvik_dlg.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QThread>
+#include <QTimer>
+
+#include "app/qt/panel_icon.h"
+#include "app/qt/panel_window.h"
+#include "app/string_table.h"
+
+namespace sonvik::qt {
+
+namespace {
+
+QString ToQString(const WideText& text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+WideText ToWide(const QString& text) {
+    return text.toStdU16String();
+}
+
+}  // namespace
+
+CSonvikDlg::CSonvikDlg() = default;
+
+CSonvikDlg::~CSonvikDlg() = default;
+
+void CSonvikDlg::DoModal() {
+    CPanelWindow window(m_bRequest, [this] { RunPendingTasks(); });
+    OnInitDialog(window);
+    OpenGate(&window);
+    if (m_onWindowShown) {
+        QTimer::singleShot(0, &window, [this, &window] { m_onWindowShown(window); });
+    }
+    window.exec();
+    CloseGate();
+}
+
+void CSonvikDlg::OnInitDialog(CPanelWindow& window) {
+    window.setWindowIcon(MakePanelIcon());
+    window.setWindowTitle(ToQString(LoadStringText(IDS_WINDOW_TITLE)));
+    for (const unsigned nStringId : GetInitialTextOrder()) {
+        QWidget* pControl = window.Control(FindControlOfString(nStringId)->nId);
+        const QString text = ToQString(LoadStringText(nStringId));
+        pControl->setProperty(pControl->inherits("QGroupBox") ? "title" : "text", text);
+    }
+    for (const InitialNumber& number : GetInitialNumbers()) {
+        window.Edit(number.nId)->setText(QString::number(number.nValue));
+    }
+    for (const InitialCheck& check : GetInitialChecks()) {
+        window.CheckBox(check.nId)->setChecked(check.bChecked);
+    }
+    m_bRequest.ClearAll();
+    window.Control(IDC_USB_NAME)->setFocus();
+}
+
+void CSonvikDlg::OpenGate(CPanelWindow* pWindow) {
+    std::lock_guard lock(m_mutex);
+    m_pWindow = pWindow;
+}
+
+void CSonvikDlg::CloseGate() {
+    {
+        std::lock_guard lock(m_mutex);
+        m_pWindow = nullptr;
+        m_pending.clear();
+    }
+    m_taskDone.notify_all();
+}
+
+void CSonvikDlg::RunPendingTasks() {
+    {
+        std::lock_guard lock(m_mutex);
+        while (!m_pending.empty() && m_pWindow != nullptr) {
+            const std::shared_ptr<Task> task = m_pending.front();
+            m_pending.pop_front();
+            task->run(*m_pWindow);
+            task->bDone = true;
+        }
+    }
+    m_taskDone.notify_all();
+}
+
+bool CSonvikDlg::OnWindow(const std::function<void(CPanelWindow&)>& fn) {
+    std::unique_lock lock(m_mutex);
+    if (m_pWindow == nullptr) {
+        return false;
+    }
+    if (QThread::currentThread() == m_pWindow->thread()) {
+        fn(*m_pWindow);
+        return true;
+    }
+    auto task = std::make_shared<Task>();
+    task->run = fn;
+    m_pending.push_back(task);
+    QMetaObject::invokeMethod(m_pWindow, "RunPendingTasks", Qt::QueuedConnection);
+    m_taskDone.wait(lock, [&] { return task->bDone || m_pWindow == nullptr; });
+    return task->bDone;
+}
+
+void CSonvikDlg::SetFieldText(int nId, const WideText& text) {
+    OnWindow([&](CPanelWindow& window) { window.Edit(nId)->setText(ToQString(text)); });
+}
+
+std::uint32_t CSonvikDlg::GetFieldNumber(int nId) {
+    std::uint32_t nValue = 0;
+    OnWindow(
+        [&](CPanelWindow& window) { nValue = ParsePanelNumber(ToWide(window.Edit(nId)->text())); });
+    return nValue;
+}
+
+bool CSonvikDlg::IsChecked(int nId) {
+    bool bChecked = false;
+    OnWindow([&](CPanelWindow& window) {
+        bChecked = window.CheckBox(nId)->checkState() != Qt::Unchecked;
+    });
+    return bChecked;
+}
+
+void CSonvikDlg::SetUsbNameText(const WideText& text) {
+    SetFieldText(IDC_USB_NAME, text);
+}
+
+void CSonvikDlg::SetDongleStateText(const WideText& text) {
+    SetFieldText(IDC_DONGLE_STATE, text);
+}
+
+void CSonvikDlg::SetCallStateText(const WideText& text) {
+    SetFieldText(IDC_CALL_STATE, text);
+}
+
+void CSonvikDlg::SetAudioStateText(const WideText& text) {
+    SetFieldText(IDC_AUDIO_STATE, text);
+}
+
+std::uint32_t CSonvikDlg::GetSignalStrength() {
+    return GetFieldNumber(IDC_SIGNAL);
+}
+
+std::uint32_t CSonvikDlg::GetBatteryLevel() {
+    return GetFieldNumber(IDC_BATTERY);
+}
+
+std::uint32_t CSonvikDlg::GetMemoryDialLocation() {
+    return GetFieldNumber(IDC_MEMORY_LOCATION);
+}
+
+WideText CSonvikDlg::GetNetworkOperator() {
+    WideText name;
+    OnWindow([&](CPanelWindow& window) {
+        name = TruncateOperatorName(ToWide(window.Edit(IDC_OPERATOR)->text()));
+    });
+    return name;
+}
+
+bool CSonvikDlg::IsNetworkAvailable() {
+    return IsChecked(IDC_AVAILABLE);
+}
+
+bool CSonvikDlg::IsRoaming() {
+    return IsChecked(IDC_ROAM);
+}
+
+bool CSonvikDlg::IsLastDialEnabled() {
+    return IsChecked(IDC_LAST_DIAL);
+}
+
+bool CSonvikDlg::IsVoiceRecognitionEnabled() {
+    return IsChecked(IDC_VOICE_RECOGNITION);
+}
+
+void CSonvikDlg::SetVoiceRecognitionCheck(bool bChecked) {
+    OnWindow([&](CPanelWindow& window) {
+        window.CheckBox(IDC_VOICE_RECOGNITION)->setChecked(bChecked);
+    });
+}
+
+WideText CSonvikDlg::GetControlText(int nId) {
+    WideText text;
+    OnWindow([&](CPanelWindow& window) {
+        if (QWidget* pControl = window.Control(nId)) {
+            text = ToWide(pControl->property("text").toString());
+        }
+    });
+    return text;
+}
+
+bool CSonvikDlg::SetControlText(int nId, const WideText& text) {
+    bool bSet = false;
+    OnWindow([&](CPanelWindow& window) {
+        if (QLineEdit* pEdit = window.Edit(nId)) {
+            pEdit->setText(ToQString(text));
+            bSet = true;
+        }
+    });
+    return bSet;
+}
+
+bool CSonvikDlg::SetCheck(int nId, bool bChecked) {
+    bool bSet = false;
+    OnWindow([&](CPanelWindow& window) {
+        if (QCheckBox* pBox = window.CheckBox(nId)) {
+            pBox->setChecked(bChecked);
+            bSet = true;
+        }
+    });
+    return bSet;
+}
+
+bool CSonvikDlg::ClickControl(int nId) {
+    bool bClicked = false;
+    OnWindow([&](CPanelWindow& window) {
+        if (auto* pButton = qobject_cast<QAbstractButton*>(window.Control(nId))) {
+            pButton->click();
+            bClicked = true;
+        }
+    });
+    return bClicked;
+}
+
+bool CSonvikDlg::CloseWindow() {
+    return OnWindow([](CPanelWindow& window) { window.reject(); });
+}
+
+}  // namespace sonvik::qt

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+#include "app/dialog_panel.h"
+
+namespace sonvik::qt {
+
+class CPanelWindow;
+
+// The control panel on Qt. The object lives from start-up to shutdown; its window only during
+// DoModal. The worker's panel operations are carried over to the window's thread and waited
+// for; when the window is closing, a waiting operation is released and gives its "no window"
+// answer, so that the worker never waits on a thread that is waiting for it.
+class CSonvikDlg : public IDialogPanel {
+  public:
+    CSonvikDlg();
+    ~CSonvikDlg() override;
+
+    void DoModal() override;
+
+    void SetUsbNameText(const WideText& text) override;
+    void SetDongleStateText(const WideText& text) override;
+    void SetCallStateText(const WideText& text) override;
+    void SetAudioStateText(const WideText& text) override;
+    std::uint32_t GetSignalStrength() override;
+    std::uint32_t GetBatteryLevel() override;
+    std::uint32_t GetMemoryDialLocation() override;
+    WideText GetNetworkOperator() override;
+    bool IsNetworkAvailable() override;
+    bool IsRoaming() override;
+    bool IsLastDialEnabled() override;
+    bool IsVoiceRecognitionEnabled() override;
+    void SetVoiceRecognitionCheck(bool bChecked) override;
+    RequestFlags& GetRequestFlags() override { return m_bRequest; }
+
+    // The operator's side, from any thread, as the keyboard and mouse would do it.
+    WideText GetControlText(int nId);
+    bool SetControlText(int nId, const WideText& text);
+    bool SetCheck(int nId, bool bChecked);
+    bool ClickControl(int nId);
+    bool CloseWindow();
+
+    // Called on the window's thread once its window exists, and just before it goes; for tests
+    // and tools that drive the window from inside its modal run.
+    std::function<void(CPanelWindow&)> m_onWindowShown;
+
+  private:
+    struct Task {
+        std::function<void(CPanelWindow&)> run;
+        bool bDone = false;
+    };
+
+    void OnInitDialog(CPanelWindow& window);
+    void OpenGate(CPanelWindow* pWindow);
+    void CloseGate();
+    void RunPendingTasks();
+    // Runs fn on the window's thread and waits for it; false when there is no window.
+    bool OnWindow(const std::function<void(CPanelWindow&)>& fn);
+    void SetFieldText(int nId, const WideText& text);
+    std::uint32_t GetFieldNumber(int nId);
+    bool IsChecked(int nId);
+
+    RequestFlags m_bRequest;
+    std::mutex m_mutex;
+    std::condition_variable m_taskDone;
+    CPanelWindow* m_pWindow = nullptr;  // guarded by m_mutex; set only while the window runs
+    std::deque<std::shared_ptr<Task>> m_pending;
+};
+
+}  // namespace sonvik::qt
