@@ -30,8 +30,9 @@ void BM_PollCycleWithAnInputReport(benchmark::State& state) {
     DongleReport report{};
     report[0] = kReportId;
     report[1] = DongleStateReport;
+    std::uint8_t nState = 0;
     for (auto _ : state) {
-        report[2] = static_cast<std::uint8_t>(state.iterations() % 5);
+        report[2] = nState = static_cast<std::uint8_t>((nState + 1) % 5);  // a new state each cycle
         dongle.QueueInputReport(report);
         RunPollCycle(app);
     }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 
 #include "app/qt/wrapping_push_button.h"
 
@@ -132,6 +133,20 @@ QLineEdit* CPanelWindow::Edit(int nId) const {
 
 QCheckBox* CPanelWindow::CheckBox(int nId) const {
     return qobject_cast<QCheckBox*>(Control(nId));
+}
+
+void CPanelWindow::SetFieldText(int nId, const QString& text) {
+    constexpr int kFrameMilliseconds = 16;
+    QLineEdit* pEdit = Edit(nId);
+    if (!m_repaintPending[nId]) {
+        m_repaintPending[nId] = true;
+        pEdit->setUpdatesEnabled(false);
+        QTimer::singleShot(kFrameMilliseconds, pEdit, [this, nId, pEdit] {
+            m_repaintPending[nId] = false;
+            pEdit->setUpdatesEnabled(true);  // and repaints it
+        });
+    }
+    pEdit->setText(text);
 }
 
 void CPanelWindow::RunPendingTasks() {

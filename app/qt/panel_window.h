@@ -21,6 +21,10 @@ class CPanelWindow : public QDialog {
     CPanelWindow(RequestFlags& flags, std::function<void()> runPendingTasks);
 
     QWidget* Control(int nId) const;
+
+    // Replaces a read-only field's text at once; its repaint follows within one display frame,
+    // so that a worker writing thousands of times a second is not held up by painting.
+    void SetFieldText(int nId, const QString& text);
     QLineEdit* Edit(int nId) const;
     QCheckBox* CheckBox(int nId) const;
 
@@ -41,6 +45,7 @@ class CPanelWindow : public QDialog {
     std::function<void()> m_runPendingTasks;
     DialogBaseUnits m_baseUnits{};
     std::map<int, QWidget*> m_controls;
+    std::map<int, bool> m_repaintPending;
 };
 
 }  // namespace sonvik::qt

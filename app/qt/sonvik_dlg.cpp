@@ -59,6 +59,7 @@ void CSonvikDlg::OnInitDialog(CPanelWindow& window) {
 void CSonvikDlg::OpenGate(CPanelWindow* pWindow) {
     std::lock_guard lock(m_mutex);
     m_pWindow = pWindow;
+    m_shownTexts.clear();
 }
 
 void CSonvikDlg::CloseGate() {
@@ -101,7 +102,17 @@ bool CSonvikDlg::OnWindow(const std::function<void(CPanelWindow&)>& fn) {
 }
 
 void CSonvikDlg::SetFieldText(int nId, const WideText& text) {
-    OnWindow([&](CPanelWindow& window) { window.Edit(nId)->setText(ToQString(text)); });
+    {
+        std::lock_guard lock(m_mutex);
+        const auto it = m_shownTexts.find(nId);
+        if (m_pWindow == nullptr || (it != m_shownTexts.end() && it->second == text)) {
+            return;
+        }
+    }
+    OnWindow([&](CPanelWindow& window) {
+        window.SetFieldText(nId, ToQString(text));
+        m_shownTexts[nId] = text;  // runs under m_mutex
+    });
 }
 
 std::uint32_t CSonvikDlg::GetFieldNumber(int nId) {

@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 
@@ -70,6 +71,9 @@ class CSonvikDlg : public IDialogPanel {
     std::condition_variable m_taskDone;
     CPanelWindow* m_pWindow = nullptr;  // guarded by m_mutex; set only while the window runs
     std::deque<std::shared_ptr<Task>> m_pending;
+    // What the four read-only fields show; only their setters write them, so a setter whose text
+    // is already shown need not cross to the window's thread. Guarded by m_mutex.
+    std::map<int, WideText> m_shownTexts;
 };
 
 }  // namespace sonvik::qt
