@@ -21,14 +21,14 @@ void SleepFor(std::chrono::milliseconds duration) {
     std::this_thread::sleep_for(duration);
 }
 
-void RunModalSession(CSonvikApp& app, std::unique_ptr<IDialogPanel> pDlg) {
+void RunModalSession(CSonvikApp& app, IDialogPanel& dlg) {
     if (!app.m_sleep) {
         app.m_sleep = SleepFor;
     }
-    app.m_pDlg = pDlg.get();
+    app.m_pDlg = &dlg;
     app.m_bRunning = 1;
     app.m_hWorkerThread = std::thread([&app] { PollLoop(app); });
-    pDlg->DoModal();
+    dlg.DoModal();
     // Told to the dongle before the worker is told to stop; unordered with its last reports.
     SendHostPresence(*app.m_pTransport, app.GetDevice(), false);
     app.m_bRunning = 0;
@@ -36,7 +36,6 @@ void RunModalSession(CSonvikApp& app, std::unique_ptr<IDialogPanel> pDlg) {
     // cycle, a 400 ms read or a 250 ms pause with one search.
     app.m_hWorkerThread.join();
     app.m_pDlg = nullptr;
-    pDlg.reset();
 }
 
 }  // namespace sonvik

@@ -59,8 +59,8 @@ class CSonvikApp {
 void SleepFor(std::chrono::milliseconds duration);
 
 // The program's life once the transport is bound and the panel object made: the worker beside
-// the modal panel, then the leaving report, the stop, the wait for the worker, and the panel
-// object destroyed.
-void RunModalSession(CSonvikApp& app, std::unique_ptr<IDialogPanel> pDlg);
+// the modal panel, then the leaving report, the stop and the wait for the worker. When it
+// returns nothing reaches the panel object any more, and the caller destroys it.
+void RunModalSession(CSonvikApp& app, IDialogPanel& dlg);
 
 }  // namespace sonvik

@@ -21,4 +21,4 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake ninja-build g++ make pkg-config qt6-base-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev libfuzzer-14-dev
-    qemu-system-x86)
+    qemu-system-x86 xvfb xauth xdotool)

@@ -1,8 +1,12 @@
 // The program on Linux: the command line and the configuration file in place of the registry,
 // the Qt application in place of the framework, hidraw (or the simulated dongle) for hid.dll.
+#include <unistd.h>
+
 #include <QApplication>
 #include <memory>
 
+#include "app/console/console.h"
+#include "app/linux/console_reader.h"
 #include "app/linux/program_options.h"
 #include "app/qt/sonvik_dlg.h"
 #include "app/sonvik_app.h"
@@ -14,10 +18,7 @@ namespace {
 
 using namespace sonvik;
 
-std::unique_ptr<ITransport> MakeTransport(const CommandLine& options, UsbIds ids) {
-    if (!options.bSimulate) {
-        return std::make_unique<linux_hid::CHidrawTransport>();
-    }
+std::unique_ptr<CSimulatedDongle> MakeSimulatedDongle(UsbIds ids) {
     CSimulatedDongle::Options simulated;
     simulated.nVendorId = ids.nVendorId;
     simulated.nProductId = ids.nProductId;
@@ -26,13 +27,34 @@ std::unique_ptr<ITransport> MakeTransport(const CommandLine& options, UsbIds ids
 
 int RunProgram(int argc, char** argv, const CommandLine& options, UsbIds ids) {
     QApplication application(argc, argv);
-    const std::unique_ptr<ITransport> pTransport = MakeTransport(options, ids);
+    std::unique_ptr<CSimulatedDongle> pSimulated;
+    std::unique_ptr<ITransport> pHidraw;
+    if (options.bSimulate) {
+        pSimulated = MakeSimulatedDongle(ids);
+    } else {
+        pHidraw = std::make_unique<linux_hid::CHidrawTransport>();
+    }
+    ITransport& transport = pSimulated ? static_cast<ITransport&>(*pSimulated) : *pHidraw;
+
     CSonvikApp app;
     app.m_nVendorId = ids.nVendorId;
     app.m_nProductId = ids.nProductId;
-    app.m_pTransport = pTransport.get();
-    pTransport->BindHidApi();  // nothing to bind on Linux
-    RunModalSession(app, std::make_unique<qt::CSonvikDlg>());
+    app.m_pTransport = &transport;
+    transport.BindHidApi();  // nothing to bind on Linux
+
+    qt::CSonvikDlg dlg;
+    CLineWriter writeLine(stdout);
+    CConsole console(dlg, pSimulated.get(), std::ref(writeLine));
+    CConsoleReader reader(STDIN_FILENO, [&](std::string_view line) { console.HandleLine(line); });
+    if (options.bConsole) {
+        if (pSimulated) {
+            pSimulated->SetReportListener(
+                [&](const DongleReport& report) { writeLine(CConsole::FormatOutputLine(report)); });
+        }
+        dlg.m_onWindowShown = [&](qt::CPanelWindow&) { reader.Start(); };
+    }
+    RunModalSession(app, dlg);
+    reader.Stop();  // before the panel object goes
     return 0;
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 
+#include "app/console/console_panel.h"
 #include "app/dialog_panel.h"
 
 namespace sonvik::qt {
@@ -17,7 +18,7 @@ class CPanelWindow;
 // DoModal. The worker's panel operations are carried over to the window's thread and waited
 // for; when the window is closing, a waiting operation is released and gives its "no window"
 // answer, so that the worker never waits on a thread that is waiting for it.
-class CSonvikDlg : public IDialogPanel {
+class CSonvikDlg : public IDialogPanel, public IConsolePanel {
   public:
     CSonvikDlg();
     ~CSonvikDlg() override;
@@ -40,11 +41,11 @@ class CSonvikDlg : public IDialogPanel {
     RequestFlags& GetRequestFlags() override { return m_bRequest; }
 
     // The operator's side, from any thread, as the keyboard and mouse would do it.
-    WideText GetControlText(int nId);
-    bool SetControlText(int nId, const WideText& text);
-    bool SetCheck(int nId, bool bChecked);
-    bool ClickControl(int nId);
-    bool CloseWindow();
+    WideText GetControlText(int nId) override;
+    bool SetControlText(int nId, const WideText& text) override;
+    bool SetCheck(int nId, bool bChecked) override;
+    bool ClickControl(int nId) override;
+    bool CloseWindow() override;
 
     // Called on the window's thread once its window exists, and just before it goes; for tests
     // and tools that drive the window from inside its modal run.

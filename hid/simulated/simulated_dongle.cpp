@@ -94,15 +94,16 @@ void CSimulatedDongle::Unplug() {
     m_input.clear();
 }
 
-void CSimulatedDongle::QueueInputReport(const DongleReport& report) {
+bool CSimulatedDongle::QueueInputReport(const DongleReport& report) {
     {
         std::lock_guard lock(m_mutex);
         if (m_hOpen == kInvalidDeviceHandle) {
-            return;  // nobody has the dongle open to hear it
+            return false;
         }
         m_input.push_back(report);
     }
     m_inputArrived.notify_all();
+    return true;
 }
 
 void CSimulatedDongle::FailNextNameRead() {

@@ -42,7 +42,8 @@ class CSimulatedDongle : public ITransport {
     // The hands-free side and the cable.
     void Plug();
     void Unplug();
-    void QueueInputReport(const DongleReport& report);
+    // False, and nothing queued, when nobody has the dongle open to hear it.
+    bool QueueInputReport(const DongleReport& report);
     void FailNextNameRead();
 
     // Called, outside the dongle's lock, for every output report the dongle receives.

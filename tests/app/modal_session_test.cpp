@@ -48,8 +48,10 @@ TEST(ModalSession, LeavingReportReachesAnOpenDongleBeforeTheWorkerIsStopped) {
                 nRunningAtLeave = app.m_bRunning.load();
             }
         });
-        RunModalSession(app, std::make_unique<ScriptedDialog>(
-                                 [&] { return dongle.SentReports().size() >= 9; }, bDestroyed));
+        {
+            ScriptedDialog dlg([&] { return dongle.SentReports().size() >= 9; }, bDestroyed);
+            RunModalSession(app, dlg);
+        }
         EXPECT_TRUE(bDestroyed);
         EXPECT_EQ(app.m_pDlg.load(), nullptr);
         EXPECT_FALSE(app.m_hWorkerThread.joinable());
@@ -73,9 +75,12 @@ TEST(ModalSession, WithNoDongleTheProgramEndsNormally) {
         app.m_sleep = [&](std::chrono::milliseconds) { ++nSearches; };
         std::atomic<bool> bClose{false};
         std::thread closer([&] { bClose = true; });
-        RunModalSession(
-            app, std::make_unique<ScriptedDialog>([&] { return bClose.load(); }, bDestroyed));
+        {
+            ScriptedDialog dlg([&] { return bClose.load(); }, bDestroyed);
+            RunModalSession(app, dlg);
+        }
         closer.join();
+        EXPECT_FALSE(app.m_hWorkerThread.joinable());
     }
     EXPECT_TRUE(bDestroyed);
     EXPECT_TRUE(dongle.SentReports().empty());

@@ -11,6 +11,7 @@
 #include "hid/simulated/simulated_dongle.h"
 #include "phone/call_state_machine.h"
 #include "poll/poll_fixture.h"
+#include "support/report_builder.h"
 
 namespace sonvik::qt {
 namespace {
@@ -22,16 +23,19 @@ TEST(PanelThreads, StartAndCloseManyTimesWithTheWorkerBusy) {
         CSonvikApp app;
         app.m_nVendorId = test::kTestVendorId;
         app.m_pTransport = &dongle;
-        auto pDlg = std::make_unique<CSonvikDlg>();
+        CSonvikDlg dlg;
         // Closed at a different moment of the worker's cycle each round.
-        pDlg->m_onWindowShown = [nRound](CPanelWindow& window) {
+        dlg.m_onWindowShown = [nRound](CPanelWindow& window) {
             QTimer::singleShot(nRound % 7, &window, [&window] { window.reject(); });
         };
-        RunModalSession(app, std::move(pDlg));
+        RunModalSession(app, dlg);
         EXPECT_FALSE(app.m_hWorkerThread.joinable());
+        // The worker may not have begun a cycle before an early close; if it opened the
+        // dongle, the dongle heard the host arrive first.
         const auto sent = dongle.SentReports();
-        ASSERT_FALSE(sent.empty());
-        EXPECT_EQ(sent.front()[1], HostPresence);
+        if (!sent.empty()) {
+            EXPECT_EQ(sent.front(), test::Report({2, 0, 1}));
+        }
     }
     ResetCallState();
 }
