@@ -7,7 +7,7 @@ namespace sonvik {
 
 namespace {
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlItem kControls[] = {
 #define SONVIK_CONTROL(kind, id, x, y, cx, cy, text, stringId) \
     {kind, id, x, y, cx, cy, u"" text, stringId},
 #include "app/panel_controls.def"
@@ -38,13 +38,13 @@ int MulDivRounded(int nValue, int nNumerator, int nDenominator) {
 
 }  // namespace
 
-std::span<const ControlSpec> GetPanelControls() {
+std::span<const ControlItem> GetPanelControls() {
     return kControls;
 }
 
-const ControlSpec* FindPanelControl(int nId) {
+const ControlItem* FindPanelControl(int nId) {
     const auto* pFound = std::find_if(std::begin(kControls), std::end(kControls),
-                                      [&](const ControlSpec& c) { return c.nId == nId; });
+                                      [&](const ControlItem& c) { return c.nId == nId; });
     return pFound != std::end(kControls) ? pFound : nullptr;
 }
 
@@ -52,10 +52,10 @@ std::span<const unsigned> GetInitialTextOrder() {
     return kInitialTextOrder;
 }
 
-const ControlSpec* FindControlOfString(unsigned nStringId) {
+const ControlItem* FindControlOfString(unsigned nStringId) {
     const auto* pFound =
         std::find_if(std::begin(kControls), std::end(kControls),
-                     [&](const ControlSpec& c) { return c.nStringId == nStringId; });
+                     [&](const ControlItem& c) { return c.nStringId == nStringId; });
     return pFound != std::end(kControls) ? pFound : nullptr;
 }
 

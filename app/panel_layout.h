@@ -21,7 +21,7 @@ enum ControlKind : int {
     CHECK_BOX,      // toggles itself when clicked
 };
 
-struct ControlSpec {
+struct ControlItem {
     ControlKind nKind;
     int nId;
     int x, y, cx, cy;  // dialog units
@@ -52,12 +52,12 @@ inline constexpr int kDialogHeight = 458;
 inline constexpr std::size_t kMaxOperatorLength = 9;
 
 // All controls in template order.
-std::span<const ControlSpec> GetPanelControls();
-const ControlSpec* FindPanelControl(int nId);
+std::span<const ControlItem> GetPanelControls();
+const ControlItem* FindPanelControl(int nId);
 
 // The string IDs set at start-up, in the order they are set; each names its control's text.
 std::span<const unsigned> GetInitialTextOrder();
-const ControlSpec* FindControlOfString(unsigned nStringId);
+const ControlItem* FindControlOfString(unsigned nStringId);
 
 struct InitialNumber {
     int nId;

@@ -68,23 +68,23 @@ CPanelWindow::CPanelWindow(RequestFlags& flags, std::function<void()> runPending
     setWindowTitle("Sonvik");  // the template's caption, until start-up sets the title
     const PixelRect client = MapDialogRect(0, 0, kDialogWidth, kDialogHeight, m_baseUnits);
     setFixedSize(client.cx, client.cy);
-    for (const ControlSpec& spec : GetPanelControls()) {
-        QWidget* pControl = MakeControl(spec);
-        const PixelRect rect = MapDialogRect(spec.x, spec.y, spec.cx, spec.cy, m_baseUnits);
+    for (const ControlItem& item : GetPanelControls()) {
+        QWidget* pControl = MakeControl(item);
+        const PixelRect rect = MapDialogRect(item.x, item.y, item.cx, item.cy, m_baseUnits);
         pControl->setGeometry(rect.x, rect.y, rect.cx, rect.cy);
-        pControl->setObjectName(QString("IDC_%1").arg(spec.nId));
-        pControl->setProperty("controlId", spec.nId);
-        m_controls[spec.nId] = pControl;
+        pControl->setObjectName(QString("IDC_%1").arg(item.nId));
+        pControl->setProperty("controlId", item.nId);
+        m_controls[item.nId] = pControl;
     }
 }
 
-QWidget* CPanelWindow::MakeControl(const ControlSpec& spec) {
-    const QString text = FromWide(spec.pszTemplateText);
-    switch (spec.nKind) {
+QWidget* CPanelWindow::MakeControl(const ControlItem& item) {
+    const QString text = FromWide(item.pszTemplateText);
+    switch (item.nKind) {
         case READONLY_EDIT:
         case NUMBER_EDIT:
         case EDIT:
-            return MakeLineEdit(this, spec.nKind);
+            return MakeLineEdit(this, item.nKind);
         case STATIC_TEXT: {
             auto* pLabel = new QLabel(text, this);
             pLabel->setWordWrap(true);
@@ -94,7 +94,7 @@ QWidget* CPanelWindow::MakeControl(const ControlSpec& spec) {
         case PUSH_BUTTON: {
             auto* pButton = new CWrappingPushButton(text, this);
             pButton->setAutoDefault(false);  // Enter is the dialog's, as below
-            ConnectRequest(pButton, spec.nId);
+            ConnectRequest(pButton, item.nId);
             return pButton;
         }
         case GROUP_BOX: {
@@ -106,7 +106,7 @@ QWidget* CPanelWindow::MakeControl(const ControlSpec& spec) {
         }
         case CHECK_BOX: {
             auto* pBox = new CWholeAreaCheckBox(text, this);
-            ConnectRequest(pBox, spec.nId);
+            ConnectRequest(pBox, item.nId);
             return pBox;
         }
     }

@@ -38,7 +38,7 @@ class CPanelWindow : public QDialog {
     void keyPressEvent(QKeyEvent* pEvent) override;
 
   private:
-    QWidget* MakeControl(const ControlSpec& spec);
+    QWidget* MakeControl(const ControlItem& item);
     void ConnectRequest(QAbstractButton* pButton, int nId);
 
     RequestFlags& m_flags;

@@ -13,13 +13,13 @@ TEST(PanelLayout, ControlsAreUniqueAndEveryRequestHasAClickableControl) {
     const auto controls = GetPanelControls();
     ASSERT_EQ(controls.size(), 40u);
     std::set<int> ids;
-    for (const ControlSpec& c : controls) {
+    for (const ControlItem& c : controls) {
         EXPECT_TRUE(ids.insert(c.nId).second) << c.nId;
         EXPECT_LE(c.x + c.cx, kDialogWidth) << c.nId;
         EXPECT_LE(c.y + c.cy, kDialogHeight) << c.nId;
     }
     for (int i = 0; i < kPanelRequestCount; ++i) {
-        const ControlSpec* pControl = FindPanelControl(GetRequestControlId(PanelRequest(i)));
+        const ControlItem* pControl = FindPanelControl(GetRequestControlId(PanelRequest(i)));
         ASSERT_NE(pControl, nullptr) << i;
         EXPECT_TRUE(pControl->nKind == PUSH_BUTTON || pControl->nKind == CHECK_BOX) << i;
         EXPECT_EQ(FindRequestOfControl(pControl->nId), i);
@@ -33,7 +33,7 @@ TEST(PanelLayout, StartUpTextsNameTwentyNineControls) {
     ASSERT_EQ(order.size(), 29u);
     std::set<int> controls;
     for (unsigned nId : order) {
-        const ControlSpec* pControl = FindControlOfString(nId);
+        const ControlItem* pControl = FindControlOfString(nId);
         ASSERT_NE(pControl, nullptr) << nId;
         EXPECT_FALSE(LoadStringText(nId).empty());
         controls.insert(pControl->nId);

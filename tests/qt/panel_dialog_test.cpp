@@ -50,32 +50,32 @@ QString Text(const char16_t* pszText) {
     return QString::fromUtf16(pszText);
 }
 
-QString ExpectedStartText(const ControlSpec& spec) {
+QString ExpectedStartText(const ControlItem& item) {
     for (const InitialNumber& number : GetInitialNumbers()) {
-        if (number.nId == spec.nId) {
+        if (number.nId == item.nId) {
             return QString::number(number.nValue);
         }
     }
-    return spec.nStringId != 0 ? QString::fromStdU16String(LoadStringText(spec.nStringId))
-                               : Text(spec.pszTemplateText);
+    return item.nStringId != 0 ? QString::fromStdU16String(LoadStringText(item.nStringId))
+                               : Text(item.pszTemplateText);
 }
 
-void ExpectKind(QWidget* pControl, const ControlSpec& spec) {
-    switch (spec.nKind) {
+void ExpectKind(QWidget* pControl, const ControlItem& item) {
+    switch (item.nKind) {
         case READONLY_EDIT:
         case NUMBER_EDIT:
         case EDIT: {
             auto* pEdit = qobject_cast<QLineEdit*>(pControl);
             ASSERT_NE(pEdit, nullptr);
-            EXPECT_EQ(pEdit->isReadOnly(), spec.nKind == READONLY_EDIT);
-            EXPECT_EQ(pEdit->validator() != nullptr, spec.nKind == NUMBER_EDIT);
-            if (spec.nKind == NUMBER_EDIT) {
+            EXPECT_EQ(pEdit->isReadOnly(), item.nKind == READONLY_EDIT);
+            EXPECT_EQ(pEdit->validator() != nullptr, item.nKind == NUMBER_EDIT);
+            if (item.nKind == NUMBER_EDIT) {
                 QString digits = "123", letters = "12a";
                 int nPos = 0;
                 EXPECT_EQ(pEdit->validator()->validate(digits, nPos), QValidator::Acceptable);
                 EXPECT_EQ(pEdit->validator()->validate(letters, nPos), QValidator::Invalid);
             }
-            EXPECT_EQ(pEdit->text(), ExpectedStartText(spec));
+            EXPECT_EQ(pEdit->text(), ExpectedStartText(item));
             EXPECT_EQ(pEdit->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
             break;
         }
@@ -83,27 +83,27 @@ void ExpectKind(QWidget* pControl, const ControlSpec& spec) {
             auto* pLabel = qobject_cast<QLabel*>(pControl);
             ASSERT_NE(pLabel, nullptr);
             EXPECT_TRUE(pLabel->wordWrap());
-            EXPECT_EQ(pLabel->text(), ExpectedStartText(spec));
+            EXPECT_EQ(pLabel->text(), ExpectedStartText(item));
             break;
         }
         case PUSH_BUTTON: {
             auto* pButton = dynamic_cast<CWrappingPushButton*>(pControl);
             ASSERT_NE(pButton, nullptr);
-            EXPECT_EQ(pButton->text(), ExpectedStartText(spec));
+            EXPECT_EQ(pButton->text(), ExpectedStartText(item));
             EXPECT_FALSE(pButton->autoDefault());
             break;
         }
         case GROUP_BOX: {
             auto* pGroup = qobject_cast<QGroupBox*>(pControl);
             ASSERT_NE(pGroup, nullptr);
-            EXPECT_EQ(pGroup->title(), ExpectedStartText(spec));
+            EXPECT_EQ(pGroup->title(), ExpectedStartText(item));
             EXPECT_TRUE(pGroup->testAttribute(Qt::WA_TransparentForMouseEvents));
             break;
         }
         case CHECK_BOX: {
             auto* pBox = qobject_cast<QCheckBox*>(pControl);
             ASSERT_NE(pBox, nullptr);
-            EXPECT_EQ(pBox->text(), ExpectedStartText(spec));
+            EXPECT_EQ(pBox->text(), ExpectedStartText(item));
             break;
         }
     }
@@ -120,16 +120,16 @@ TEST(PanelDialog, EveryControlIsBuiltFromTheTableAndStartsAsItShould) {
         const PixelRect client = MapDialogRect(0, 0, kDialogWidth, kDialogHeight, base);
         EXPECT_EQ(window.size(), QSize(client.cx, client.cy));
 
-        for (const ControlSpec& spec : GetPanelControls()) {
-            SCOPED_TRACE(spec.nId);
-            QWidget* pControl = window.Control(spec.nId);
+        for (const ControlItem& item : GetPanelControls()) {
+            SCOPED_TRACE(item.nId);
+            QWidget* pControl = window.Control(item.nId);
             ASSERT_NE(pControl, nullptr);
-            EXPECT_EQ(pControl->objectName(), QString("IDC_%1").arg(spec.nId));
-            const PixelRect rect = MapDialogRect(spec.x, spec.y, spec.cx, spec.cy, base);
+            EXPECT_EQ(pControl->objectName(), QString("IDC_%1").arg(item.nId));
+            const PixelRect rect = MapDialogRect(item.x, item.y, item.cx, item.cy, base);
             EXPECT_EQ(pControl->geometry(), QRect(rect.x, rect.y, rect.cx, rect.cy));
             EXPECT_TRUE(pControl->isVisible());
             EXPECT_TRUE(pControl->isEnabled());
-            ExpectKind(pControl, spec);
+            ExpectKind(pControl, item);
         }
         EXPECT_TRUE(window.CheckBox(IDC_AVAILABLE)->isChecked());
         EXPECT_FALSE(window.CheckBox(IDC_ROAM)->isChecked());
@@ -143,9 +143,9 @@ TEST(PanelDialog, TabOrderIsTemplateOrder) {
     CSonvikDlg dlg;
     WithWindow(dlg, [&](CPanelWindow& window) {
         std::vector<int> expected;
-        for (const ControlSpec& spec : GetPanelControls()) {
-            if (spec.nKind != STATIC_TEXT && spec.nKind != GROUP_BOX) {
-                expected.push_back(spec.nId);
+        for (const ControlItem& item : GetPanelControls()) {
+            if (item.nKind != STATIC_TEXT && item.nKind != GROUP_BOX) {
+                expected.push_back(item.nId);
             }
         }
         std::vector<int> chain;
