@@ -10,9 +10,7 @@
 
 #include "app/qt/panel_window.h"
 #include "app/qt/sonvik_dlg.h"
-#include "app/sonvik_app.h"
-#include "hid/simulated/simulated_dongle.h"
-#include "poll/poll_loop.h"
+#include "poll_cycles.h"
 
 namespace {
 
@@ -21,25 +19,7 @@ using namespace sonvik;
 qt::CSonvikDlg* g_pDlg = nullptr;
 
 void BM_PollCycleThroughTheQtPanel(benchmark::State& state) {
-    CSimulatedDongle::Options options;
-    options.readWait = std::chrono::milliseconds(0);
-    CSimulatedDongle dongle(options);
-    CSonvikApp app;
-    app.m_pDlg = g_pDlg;
-    app.m_pTransport = &dongle;
-    app.m_nProductId = 0;
-    app.m_sleep = [](std::chrono::milliseconds) {};
-    RunPollCycle(app);
-    DongleReport report{};
-    report[0] = kReportId;
-    std::uint8_t nState = 0;
-    for (auto _ : state) {
-        report[2] = nState = static_cast<std::uint8_t>((nState + 1) % 5);  // a new state each cycle
-        dongle.QueueInputReport(report);
-        RunPollCycle(app);
-    }
-    state.counters["cycles_per_second"] =
-        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    bench::RunPollCycles(state, *g_pDlg);
 }
 BENCHMARK(BM_PollCycleThroughTheQtPanel)->UseRealTime();
 

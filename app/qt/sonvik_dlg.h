@@ -47,8 +47,8 @@ class CSonvikDlg : public IDialogPanel, public IConsolePanel {
     bool ClickControl(int nId) override;
     bool CloseWindow() override;
 
-    // Called on the window's thread once its window exists, and just before it goes; for tests
-    // and tools that drive the window from inside its modal run.
+    // Called on the window's thread once the modal run has begun, for tests and tools that
+    // drive the window from inside it.
     std::function<void(CPanelWindow&)> m_onWindowShown;
 
   private:
