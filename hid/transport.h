@@ -1,11 +1,16 @@
 #pragma once
 
+#include <chrono>
+
 #include "common/dongle_device.h"
 #include "common/wide_text.h"
 #include "protocol/dongle_event.h"
 #include "protocol/dongle_report.h"
 
 namespace sonvik {
+
+// How long ReadDongleEvent waits for one input report.
+inline constexpr std::chrono::milliseconds kInputReportWait{400};
 
 // The seam between the core and a dongle: hid.dll on Windows, hidraw on Linux, or the simulated
 // dongle. The core calls nothing else of the platform's USB side.

@@ -7,14 +7,13 @@
 #include <iterator>
 #include <system_error>
 
+#include "hid/dongle_recognition.h"
+
 namespace sonvik::linux_hid {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr std::uint16_t kDongleUsagePage = 0xFFA0;
-constexpr std::uint16_t kDongleUsage = 1;
 
 bool ParseHex(std::string_view text, std::uint32_t& nValue) {
     const auto [pEnd, error] = std::from_chars(text.data(), text.data() + text.size(), nValue, 16);
@@ -126,10 +125,9 @@ bool IsDongleNode(const HidrawNode& node, std::uint32_t nVendorId, std::uint32_t
     if (nVendorId > 0xFFFF || nProductId > 0xFFFF) {
         return false;
     }
-    return std::any_of(node.collections.begin(), node.collections.end(),
-                       [](const TopLevelCollection& c) {
-                           return c.nUsage == kDongleUsage && c.nUsagePage == kDongleUsagePage;
-                       });
+    return std::any_of(
+        node.collections.begin(), node.collections.end(),
+        [](const TopLevelCollection& c) { return IsDongleCollection(c.nUsagePage, c.nUsage); });
 }
 
 std::string FindUsbProductFile(const std::string& nodeSysPath) {

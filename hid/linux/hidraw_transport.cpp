@@ -14,6 +14,7 @@
 #include <thread>
 #include <utility>
 
+#include "hid/dongle_recognition.h"
 #include "hid/linux/utf8_text.h"
 #include "protocol/dongle_event.h"
 
@@ -24,9 +25,6 @@
 namespace sonvik::linux_hid {
 
 namespace {
-
-constexpr std::chrono::milliseconds kReadWait{400};
-constexpr std::size_t kMaxProductNameLength = 25;
 
 void WriteToStandardError(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stderr);
@@ -121,7 +119,7 @@ bool CHidrawTransport::SendReport(DongleDevice device, const DongleReport& repor
 }
 
 bool CHidrawTransport::ReadDongleEvent(DongleDevice device, DongleEvent& event) {
-    const auto deadline = std::chrono::steady_clock::now() + kReadWait;
+    const auto deadline = std::chrono::steady_clock::now() + kInputReportWait;
     DongleReport buffer = MakeReadBuffer();
     const int fd = AsFd(device.m_hDevice);
     if (fd >= 0 && PollAndRead(fd, buffer, deadline)) {

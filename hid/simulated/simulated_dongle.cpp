@@ -2,15 +2,10 @@
 
 #include <utility>
 
+#include "hid/dongle_recognition.h"
 #include "protocol/dongle_event.h"
 
 namespace sonvik {
-
-namespace {
-
-constexpr std::size_t kMaxProductNameLength = 25;
-
-}  // namespace
 
 CSimulatedDongle::CSimulatedDongle(Options options)
     : m_options(std::move(options)), m_bPlugged(m_options.bPlugged) {}

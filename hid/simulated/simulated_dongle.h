@@ -23,7 +23,7 @@ class CSimulatedDongle : public ITransport {
         std::uint32_t nVendorId = 0;
         std::uint32_t nProductId = 0;
         // How long a read waits for an input report; tests set 0 so that no cycle waits.
-        std::chrono::milliseconds readWait{400};
+        std::chrono::milliseconds readWait = kInputReportWait;
         bool bPlugged = true;
     };
 
