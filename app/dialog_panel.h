@@ -1,5 +1,7 @@
 #pragma once
 
+#include <thread>
+
 #include "app/panel.h"
 
 namespace sonvik {
@@ -9,6 +11,9 @@ namespace sonvik {
 class IDialogPanel : public IPanel {
   public:
     virtual void DoModal() = 0;
+
+    // Waits for the worker to end once the modal run is over.
+    virtual void WaitForWorker(std::thread& worker) { worker.join(); }
 };
 
 }  // namespace sonvik

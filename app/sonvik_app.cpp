@@ -34,7 +34,7 @@ void RunModalSession(CSonvikApp& app, IDialogPanel& dlg) {
     app.m_bRunning = 0;
     // The worker reads the panel until it leaves its loop, so the panel outlives it: at most one
     // cycle, a 400 ms read or a 250 ms pause with one search.
-    app.m_hWorkerThread.join();
+    dlg.WaitForWorker(app.m_hWorkerThread);
     app.m_pDlg = nullptr;
 }
 

@@ -16,7 +16,7 @@ if(WIN32)
     if(NOT TEST wine_prefix)
         # Made once, before the programs that need it, so that parallel tests do not race to
         # create it.
-        add_test(NAME wine_prefix COMMAND wineboot --init)
+        add_test(NAME wine_prefix COMMAND ${PROJECT_SOURCE_DIR}/tests/windows/make-wine-prefix.sh)
         set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 300
             ENVIRONMENT "${SONVIK_WINE_ENVIRONMENT}")
     endif()

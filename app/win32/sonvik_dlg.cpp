@@ -1,0 +1,172 @@
+#include "app/win32/sonvik_dlg.h"
+
+#include <pthread.h>
+
+#include <array>
+#include <utility>
+
+#include "app/panel_layout.h"
+#include "app/win32/framework/resource_string.h"
+
+namespace sonvik::win32 {
+
+namespace {
+
+const wchar_t* AsWin(const WideText& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+WideText GetControlText(HWND hWnd, int nId, int nMaxUnits) {
+    WideText text(static_cast<std::size_t>(nMaxUnits) + 1, u'\0');
+    const UINT nLength =
+        GetDlgItemTextW(hWnd, nId, reinterpret_cast<wchar_t*>(text.data()), nMaxUnits + 1);
+    text.resize(nLength);
+    return text;
+}
+
+}  // namespace
+
+// The paint and drag-icon entries, then one click entry per request in request order.
+template <std::size_t... N>
+struct PanelMessageMap {
+    static std::span<const MessageMapEntry> Get() {
+        static const std::array<MessageMapEntry, 2 + sizeof...(N)> entries{
+            OnMessage(WM_PAINT, &CSonvikDlg::OnPaint),
+            OnQueryDragIconEntry(&CSonvikDlg::OnQueryDragIcon),
+            OnClicked(static_cast<UINT>(GetRequestControlId(static_cast<PanelRequest>(N))),
+                      &CSonvikDlg::OnRequestClicked<static_cast<PanelRequest>(N)>)...};
+        return entries;
+    }
+};
+
+template <std::size_t... N>
+std::span<const MessageMapEntry> GetPanelMessageMap(std::index_sequence<N...>) {
+    return PanelMessageMap<N...>::Get();
+}
+
+CSonvikDlg::CSonvikDlg()
+    : CDialog(kDialogTemplateId, nullptr),
+      m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconId))) {}
+
+std::span<const MessageMapEntry> CSonvikDlg::GetMessageMap() const {
+    return GetPanelMessageMap(std::make_index_sequence<kPanelRequestCount>());
+}
+
+BOOL CSonvikDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    const HWND hWnd = GetSafeHwnd();
+    SendMessageW(hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageW(hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SetWindowTextW(hWnd, AsWin(LoadResourceString(162)));
+    for (const unsigned nStringId : GetInitialTextOrder()) {
+        SetDlgItemTextW(hWnd, FindControlOfString(nStringId)->nId,
+                        AsWin(LoadResourceString(nStringId)));
+    }
+    for (const InitialNumber& number : GetInitialNumbers()) {
+        SetDlgItemInt(hWnd, number.nId, number.nValue, FALSE);
+    }
+    for (const InitialCheck& check : GetInitialChecks()) {
+        CheckDlgButton(hWnd, check.nId, check.bChecked ? BST_CHECKED : BST_UNCHECKED);
+    }
+    m_bRequest.ClearAll();
+    return TRUE;  // the focus goes to the first tab stop, the USB name field
+}
+
+void CSonvikDlg::OnPaint() {
+    const HWND hWnd = GetSafeHwnd();
+    if (!IsIconic(hWnd)) {
+        Default();
+        return;
+    }
+    PAINTSTRUCT paint;
+    const HDC hDc = BeginPaint(hWnd, &paint);
+    SendMessageW(hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hDc), 0);
+    const int cxIcon = GetSystemMetrics(SM_CXICON);
+    const int cyIcon = GetSystemMetrics(SM_CYICON);
+    RECT client;
+    GetClientRect(hWnd, &client);
+    const int x = (client.right - client.left - cxIcon + 1) / 2;
+    const int y = (client.bottom - client.top - cyIcon + 1) / 2;
+    DrawIcon(hDc, x, y, m_hIcon);
+    EndPaint(hWnd, &paint);
+}
+
+void CSonvikDlg::WaitForWorker(std::thread& worker) {
+    HANDLE hThread = static_cast<HANDLE>(pthread_gethandle(worker.native_handle()));
+    while (hThread != nullptr && MsgWaitForMultipleObjects(1, &hThread, FALSE, INFINITE,
+                                                           QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);  // answers them
+    }
+    worker.join();
+}
+
+void CSonvikDlg::SetFieldText(int nId, const WideText& text) {
+    if (const HWND hWnd = GetSafeHwnd()) {
+        SetDlgItemTextW(hWnd, nId, AsWin(text));
+    }
+}
+
+std::uint32_t CSonvikDlg::GetFieldNumber(int nId) {
+    const HWND hWnd = GetSafeHwnd();
+    if (hWnd == nullptr) {
+        return 0;
+    }
+    const HWND hField = GetDlgItem(hWnd, nId);
+    const int nLength = hField != nullptr ? GetWindowTextLengthW(hField) : 0;
+    return ParsePanelNumber(GetControlText(hWnd, nId, nLength));
+}
+
+bool CSonvikDlg::IsChecked(int nId) {
+    const HWND hWnd = GetSafeHwnd();
+    return hWnd != nullptr && IsDlgButtonChecked(hWnd, nId) != BST_UNCHECKED;
+}
+
+void CSonvikDlg::SetUsbNameText(const WideText& text) {
+    SetFieldText(IDC_USB_NAME, text);
+}
+void CSonvikDlg::SetDongleStateText(const WideText& text) {
+    SetFieldText(IDC_DONGLE_STATE, text);
+}
+void CSonvikDlg::SetCallStateText(const WideText& text) {
+    SetFieldText(IDC_CALL_STATE, text);
+}
+void CSonvikDlg::SetAudioStateText(const WideText& text) {
+    SetFieldText(IDC_AUDIO_STATE, text);
+}
+std::uint32_t CSonvikDlg::GetSignalStrength() {
+    return GetFieldNumber(IDC_SIGNAL);
+}
+std::uint32_t CSonvikDlg::GetBatteryLevel() {
+    return GetFieldNumber(IDC_BATTERY);
+}
+std::uint32_t CSonvikDlg::GetMemoryDialLocation() {
+    return GetFieldNumber(IDC_MEMORY_LOCATION);
+}
+
+WideText CSonvikDlg::GetNetworkOperator() {
+    const HWND hWnd = GetSafeHwnd();
+    // Read through a buffer of 10 units: at most the first 9 characters.
+    return hWnd != nullptr ? GetControlText(hWnd, IDC_OPERATOR, kMaxOperatorLength) : WideText();
+}
+
+bool CSonvikDlg::IsNetworkAvailable() {
+    return IsChecked(IDC_AVAILABLE);
+}
+bool CSonvikDlg::IsRoaming() {
+    return IsChecked(IDC_ROAM);
+}
+bool CSonvikDlg::IsLastDialEnabled() {
+    return IsChecked(IDC_LAST_DIAL);
+}
+bool CSonvikDlg::IsVoiceRecognitionEnabled() {
+    return IsChecked(IDC_VOICE_RECOGNITION);
+}
+
+void CSonvikDlg::SetVoiceRecognitionCheck(bool bChecked) {
+    if (const HWND hWnd = GetSafeHwnd()) {
+        CheckDlgButton(hWnd, IDC_VOICE_RECOGNITION, bChecked ? BST_CHECKED : BST_UNCHECKED);
+    }
+}
+
+}  // namespace sonvik::win32
