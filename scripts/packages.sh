@@ -22,3 +22,7 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake ninja-build g++ make pkg-config qt6-base-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev libfuzzer-14-dev
     qemu-system-x86 xvfb xauth xdotool)
+# The Windows program's cross build, and Wine with Xvfb to run its tests.
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++ gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix)
+WINDOWS_TEST_PACKAGES=(googletest wine wine64 fonts-wine xvfb xauth xdotool libxrender1 libxrandr2
+    libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3)
