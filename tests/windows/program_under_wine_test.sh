@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# sonvik.exe as a user starts it, under Wine on the test display with no dongle present: it
-# shows its panel searching for the dongle, ends when Escape is pressed, and says
-# "Exit application" once in its debugger output on the way out.
-#   program_under_wine_test.sh <debug harness> <sonvik.exe>
+# sonvik.exe as a user starts it, under Wine on the test display: its panel shows the expected
+# USB name (the searching text when no dongle is present), the program ends when Escape is
+# pressed, and says "Exit application" once in its debugger output on the way out.
+#   program_under_wine_test.sh <debug harness> <sonvik.exe> <USB name> [program arguments...]
 set -euo pipefail
 harness=$1
 program=$2
+usb_name=$3
+shift 3
 : "${DISPLAY:?the test needs an X display, e.g. under xvfb-run}"
 
 out=$(mktemp)
 trap 'rm -f "$out"; kill "$pid" 2>/dev/null || true' EXIT
-wine "$harness" "$program" >"$out" 2>/dev/null &
+wine "$harness" "$program" "$@" >"$out" 2>/dev/null &
 pid=$!
 
 wait_for() {
@@ -26,7 +28,7 @@ wait_for() {
 }
 
 wait_for "window: shown"
-wait_for "usb name: *** Searching for USB Device ***"
+wait_for "usb name: $usb_name"
 
 # Escape through the X server's own keyboard, as the operator presses it.
 window=$(xdotool search --name "USB Dongle PELKO 2.5 Host Application" | head -n 1)
@@ -48,5 +50,5 @@ if grep -q '^debug: Failed' "$out"; then
     exit 1
 fi
 grep -qx 'exit: 0' "$out" || { echo "FAIL: exit code"; cat "$out" >&2; exit 1; }
-echo "sonvik.exe searched, ended on Escape and wrote 'Exit application' once:"
+echo "sonvik.exe showed '$usb_name', ended on Escape and wrote 'Exit application' once:"
 cat "$out"
