@@ -21,7 +21,10 @@ std::optional<std::uint32_t> QueryNumber(HKEY hKey, LPCWSTR pszName) {
 ConfigFile ReadRegistryUsbIds(HKEY hRoot, LPCWSTR pszPath) {
     ConfigFile ids;
     HKEY hKey = nullptr;
-    if (RegOpenKeyExW(hRoot, pszPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS) {
+    // Values set for a 32-bit host program sit in the registry's 32-bit view; they are read
+    // there when the 64-bit view has no such key.
+    if (RegOpenKeyExW(hRoot, pszPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS &&
+        RegOpenKeyExW(hRoot, pszPath, 0, KEY_READ | KEY_WOW64_32KEY, &hKey) != ERROR_SUCCESS) {
         return ids;
     }
     ids.vendorId = QueryNumber(hKey, L"vid");

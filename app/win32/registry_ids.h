@@ -7,7 +7,8 @@
 namespace sonvik::win32 {
 
 // Where the USB IDs can be set: HKEY_LOCAL_MACHINE\SOFTWARE\VEXMOR\DONGLE PELKO 2.0 HOST\, values
-// vid and pid. The program only reads them.
+// vid and pid; in the registry's 32-bit view when the 64-bit one has no such key. The program
+// only reads them.
 inline constexpr const wchar_t* kRegistryKeyPath = L"SOFTWARE\\VEXMOR\\DONGLE PELKO 2.0 HOST\\";
 
 // Each value is read as a 32-bit little-endian number, whatever its registry type: data longer

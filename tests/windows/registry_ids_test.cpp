@@ -32,15 +32,20 @@ std::vector<BYTE> Bytes(std::uint64_t nValue, std::size_t nSize) {
     return data;
 }
 
+void DeleteBothViews() {
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kRegistryKeyPath, KEY_WOW64_64KEY, 0);
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kRegistryKeyPath, KEY_WOW64_32KEY, 0);
+}
+
 class RegistryIds : public ::testing::Test {
   protected:
-    void SetUp() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kRegistryKeyPath); }
-    void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kRegistryKeyPath); }
+    void SetUp() override { DeleteBothViews(); }
+    void TearDown() override { DeleteBothViews(); }
 
-    static bool Write(const std::vector<Value>& values) {
+    static bool Write(const std::vector<Value>& values, REGSAM nView = KEY_WOW64_64KEY) {
         HKEY hKey = nullptr;
-        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRegistryKeyPath, 0, nullptr, 0, KEY_WRITE, nullptr,
-                            &hKey, nullptr) != ERROR_SUCCESS) {
+        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRegistryKeyPath, 0, nullptr, 0, KEY_WRITE | nView,
+                            nullptr, &hKey, nullptr) != ERROR_SUCCESS) {
             return false;
         }
         bool bWritten = true;
@@ -92,7 +97,7 @@ TEST_F(RegistryIds, EachValueIsReadAsFourLittleEndianBytesWhateverItsType) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszName);
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kRegistryKeyPath);
+        DeleteBothViews();
         if (c.bKey) {
             ASSERT_TRUE(Write(c.values));
         }
@@ -100,6 +105,15 @@ TEST_F(RegistryIds, EachValueIsReadAsFourLittleEndianBytesWhateverItsType) {
         EXPECT_EQ(ids.vendorId, c.vendorId);
         EXPECT_EQ(ids.productId, c.productId);
     }
+}
+
+TEST_F(RegistryIds, TheThirtyTwoBitViewIsReadOnlyWhenTheSixtyFourBitViewHasNoKey) {
+    ASSERT_TRUE(Write({{L"vid", REG_DWORD, Bytes(0x3333, 4)}}, KEY_WOW64_32KEY));
+    EXPECT_EQ(ReadRegistryUsbIds().vendorId, 0x3333u);
+    ASSERT_TRUE(Write({{L"pid", REG_DWORD, Bytes(0x4444, 4)}}));
+    const ConfigFile ids = ReadRegistryUsbIds();
+    EXPECT_EQ(ids.vendorId, std::nullopt);
+    EXPECT_EQ(ids.productId, 0x4444u);
 }
 
 TEST_F(RegistryIds, TheCommandLineWinsOverTheRegistryAndTheRegistryOverTheDefaults) {
