@@ -101,7 +101,7 @@ bool CSonvikDlg::OnWindow(const std::function<void(CPanelWindow&)>& fn) {
     return task->bDone;
 }
 
-void CSonvikDlg::SetFieldText(int nId, const WideText& text) {
+void CSonvikDlg::WriteFieldText(int nId, const WideText& text) {
     {
         std::lock_guard lock(m_mutex);
         const auto it = m_shownTexts.find(nId);
@@ -115,14 +115,13 @@ void CSonvikDlg::SetFieldText(int nId, const WideText& text) {
     });
 }
 
-std::uint32_t CSonvikDlg::GetFieldNumber(int nId) {
-    std::uint32_t nValue = 0;
-    OnWindow(
-        [&](CPanelWindow& window) { nValue = ParsePanelNumber(ToWide(window.Edit(nId)->text())); });
-    return nValue;
+WideText CSonvikDlg::ReadFieldText(int nId, std::size_t nMaxUnits) {
+    WideText text;
+    OnWindow([&](CPanelWindow& window) { text = ToWide(window.Edit(nId)->text()); });
+    return text.substr(0, nMaxUnits);
 }
 
-bool CSonvikDlg::IsChecked(int nId) {
+bool CSonvikDlg::IsBoxChecked(int nId) {
     bool bChecked = false;
     OnWindow([&](CPanelWindow& window) {
         bChecked = window.CheckBox(nId)->checkState() != Qt::Unchecked;
@@ -130,62 +129,8 @@ bool CSonvikDlg::IsChecked(int nId) {
     return bChecked;
 }
 
-void CSonvikDlg::SetUsbNameText(const WideText& text) {
-    SetFieldText(IDC_USB_NAME, text);
-}
-
-void CSonvikDlg::SetDongleStateText(const WideText& text) {
-    SetFieldText(IDC_DONGLE_STATE, text);
-}
-
-void CSonvikDlg::SetCallStateText(const WideText& text) {
-    SetFieldText(IDC_CALL_STATE, text);
-}
-
-void CSonvikDlg::SetAudioStateText(const WideText& text) {
-    SetFieldText(IDC_AUDIO_STATE, text);
-}
-
-std::uint32_t CSonvikDlg::GetSignalStrength() {
-    return GetFieldNumber(IDC_SIGNAL);
-}
-
-std::uint32_t CSonvikDlg::GetBatteryLevel() {
-    return GetFieldNumber(IDC_BATTERY);
-}
-
-std::uint32_t CSonvikDlg::GetMemoryDialLocation() {
-    return GetFieldNumber(IDC_MEMORY_LOCATION);
-}
-
-WideText CSonvikDlg::GetNetworkOperator() {
-    WideText name;
-    OnWindow([&](CPanelWindow& window) {
-        name = TruncateOperatorName(ToWide(window.Edit(IDC_OPERATOR)->text()));
-    });
-    return name;
-}
-
-bool CSonvikDlg::IsNetworkAvailable() {
-    return IsChecked(IDC_AVAILABLE);
-}
-
-bool CSonvikDlg::IsRoaming() {
-    return IsChecked(IDC_ROAM);
-}
-
-bool CSonvikDlg::IsLastDialEnabled() {
-    return IsChecked(IDC_LAST_DIAL);
-}
-
-bool CSonvikDlg::IsVoiceRecognitionEnabled() {
-    return IsChecked(IDC_VOICE_RECOGNITION);
-}
-
-void CSonvikDlg::SetVoiceRecognitionCheck(bool bChecked) {
-    OnWindow([&](CPanelWindow& window) {
-        window.CheckBox(IDC_VOICE_RECOGNITION)->setChecked(bChecked);
-    });
+void CSonvikDlg::SetBoxCheck(int nId, bool bChecked) {
+    OnWindow([&](CPanelWindow& window) { window.CheckBox(nId)->setChecked(bChecked); });
 }
 
 WideText CSonvikDlg::GetControlText(int nId) {

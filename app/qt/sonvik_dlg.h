@@ -8,7 +8,7 @@
 #include <mutex>
 
 #include "app/console/console_panel.h"
-#include "app/dialog_panel.h"
+#include "app/control_panel.h"
 
 namespace sonvik::qt {
 
@@ -18,27 +18,12 @@ class CPanelWindow;
 // DoModal. The worker's panel operations are carried over to the window's thread and waited
 // for; when the window is closing, a waiting operation is released and gives its "no window"
 // answer, so that the worker never waits on a thread that is waiting for it.
-class CSonvikDlg : public IDialogPanel, public IConsolePanel {
+class CSonvikDlg : public CControlPanel, public IConsolePanel {
   public:
     CSonvikDlg();
     ~CSonvikDlg() override;
 
     void DoModal() override;
-
-    void SetUsbNameText(const WideText& text) override;
-    void SetDongleStateText(const WideText& text) override;
-    void SetCallStateText(const WideText& text) override;
-    void SetAudioStateText(const WideText& text) override;
-    std::uint32_t GetSignalStrength() override;
-    std::uint32_t GetBatteryLevel() override;
-    std::uint32_t GetMemoryDialLocation() override;
-    WideText GetNetworkOperator() override;
-    bool IsNetworkAvailable() override;
-    bool IsRoaming() override;
-    bool IsLastDialEnabled() override;
-    bool IsVoiceRecognitionEnabled() override;
-    void SetVoiceRecognitionCheck(bool bChecked) override;
-    RequestFlags& GetRequestFlags() override { return m_bRequest; }
 
     // The operator's side, from any thread, as the keyboard and mouse would do it.
     WideText GetControlText(int nId) override;
@@ -63,11 +48,11 @@ class CSonvikDlg : public IDialogPanel, public IConsolePanel {
     void RunPendingTasks();
     // Runs fn on the window's thread and waits for it; false when there is no window.
     bool OnWindow(const std::function<void(CPanelWindow&)>& fn);
-    void SetFieldText(int nId, const WideText& text);
-    std::uint32_t GetFieldNumber(int nId);
-    bool IsChecked(int nId);
+    WideText ReadFieldText(int nId, std::size_t nMaxUnits) override;
+    void WriteFieldText(int nId, const WideText& text) override;
+    bool IsBoxChecked(int nId) override;
+    void SetBoxCheck(int nId, bool bChecked) override;
 
-    RequestFlags m_bRequest;
     std::mutex m_mutex;
     std::condition_variable m_taskDone;
     CPanelWindow* m_pWindow = nullptr;  // guarded by m_mutex; set only while the window runs

@@ -2,6 +2,7 @@
 
 #include <pthread.h>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -101,71 +102,31 @@ void CSonvikDlg::WaitForWorker(std::thread& worker) {
     worker.join();
 }
 
-void CSonvikDlg::SetFieldText(int nId, const WideText& text) {
+void CSonvikDlg::WriteFieldText(int nId, const WideText& text) {
     if (const HWND hWnd = GetSafeHwnd()) {
         SetDlgItemTextW(hWnd, nId, AsWin(text));
     }
 }
 
-std::uint32_t CSonvikDlg::GetFieldNumber(int nId) {
+WideText CSonvikDlg::ReadFieldText(int nId, std::size_t nMaxUnits) {
     const HWND hWnd = GetSafeHwnd();
-    if (hWnd == nullptr) {
-        return 0;
+    const HWND hField = hWnd != nullptr ? GetDlgItem(hWnd, nId) : nullptr;
+    if (hField == nullptr) {
+        return {};
     }
-    const HWND hField = GetDlgItem(hWnd, nId);
-    const int nLength = hField != nullptr ? GetWindowTextLengthW(hField) : 0;
-    return ParsePanelNumber(GetControlText(hWnd, nId, nLength));
+    // The operator name is read through a buffer of 10 units, so at most 9 arrive.
+    const std::size_t nLength = static_cast<std::size_t>(GetWindowTextLengthW(hField));
+    return GetControlText(hWnd, nId, static_cast<int>(std::min(nLength, nMaxUnits)));
 }
 
-bool CSonvikDlg::IsChecked(int nId) {
+bool CSonvikDlg::IsBoxChecked(int nId) {
     const HWND hWnd = GetSafeHwnd();
     return hWnd != nullptr && IsDlgButtonChecked(hWnd, nId) != BST_UNCHECKED;
 }
 
-void CSonvikDlg::SetUsbNameText(const WideText& text) {
-    SetFieldText(IDC_USB_NAME, text);
-}
-void CSonvikDlg::SetDongleStateText(const WideText& text) {
-    SetFieldText(IDC_DONGLE_STATE, text);
-}
-void CSonvikDlg::SetCallStateText(const WideText& text) {
-    SetFieldText(IDC_CALL_STATE, text);
-}
-void CSonvikDlg::SetAudioStateText(const WideText& text) {
-    SetFieldText(IDC_AUDIO_STATE, text);
-}
-std::uint32_t CSonvikDlg::GetSignalStrength() {
-    return GetFieldNumber(IDC_SIGNAL);
-}
-std::uint32_t CSonvikDlg::GetBatteryLevel() {
-    return GetFieldNumber(IDC_BATTERY);
-}
-std::uint32_t CSonvikDlg::GetMemoryDialLocation() {
-    return GetFieldNumber(IDC_MEMORY_LOCATION);
-}
-
-WideText CSonvikDlg::GetNetworkOperator() {
-    const HWND hWnd = GetSafeHwnd();
-    // Read through a buffer of 10 units: at most the first 9 characters.
-    return hWnd != nullptr ? GetControlText(hWnd, IDC_OPERATOR, kMaxOperatorLength) : WideText();
-}
-
-bool CSonvikDlg::IsNetworkAvailable() {
-    return IsChecked(IDC_AVAILABLE);
-}
-bool CSonvikDlg::IsRoaming() {
-    return IsChecked(IDC_ROAM);
-}
-bool CSonvikDlg::IsLastDialEnabled() {
-    return IsChecked(IDC_LAST_DIAL);
-}
-bool CSonvikDlg::IsVoiceRecognitionEnabled() {
-    return IsChecked(IDC_VOICE_RECOGNITION);
-}
-
-void CSonvikDlg::SetVoiceRecognitionCheck(bool bChecked) {
+void CSonvikDlg::SetBoxCheck(int nId, bool bChecked) {
     if (const HWND hWnd = GetSafeHwnd()) {
-        CheckDlgButton(hWnd, IDC_VOICE_RECOGNITION, bChecked ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(hWnd, nId, bChecked ? BST_CHECKED : BST_UNCHECKED);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog_panel.h"
+#include "app/control_panel.h"
 #include "app/win32/framework/dialog.h"
 
 namespace sonvik::win32 {
@@ -8,7 +8,7 @@ namespace sonvik::win32 {
 // The control panel as a Win32 dialog from template 102. The worker's panel operations reach
 // the controls through the window system, which carries each one over to the dialog's thread
 // and holds the worker until it is done; without a window they do nothing.
-class CSonvikDlg : public CDialog, public IDialogPanel {
+class CSonvikDlg : public CDialog, public CControlPanel {
   public:
     CSonvikDlg();
     ~CSonvikDlg() override = default;
@@ -17,21 +17,6 @@ class CSonvikDlg : public CDialog, public IDialogPanel {
     // Keeps handing the worker's control accesses to the system while it waits, so that one
     // sent just as the window went is still answered.
     void WaitForWorker(std::thread& worker) override;
-
-    void SetUsbNameText(const WideText& text) override;
-    void SetDongleStateText(const WideText& text) override;
-    void SetCallStateText(const WideText& text) override;
-    void SetAudioStateText(const WideText& text) override;
-    std::uint32_t GetSignalStrength() override;
-    std::uint32_t GetBatteryLevel() override;
-    std::uint32_t GetMemoryDialLocation() override;
-    WideText GetNetworkOperator() override;
-    bool IsNetworkAvailable() override;
-    bool IsRoaming() override;
-    bool IsLastDialEnabled() override;
-    bool IsVoiceRecognitionEnabled() override;
-    void SetVoiceRecognitionCheck(bool bChecked) override;
-    RequestFlags& GetRequestFlags() override { return m_bRequest; }
 
   protected:
     std::span<const MessageMapEntry> GetMessageMap() const override;
@@ -48,11 +33,11 @@ class CSonvikDlg : public CDialog, public IDialogPanel {
         m_bRequest.Raise(nRequest);
     }
 
-    void SetFieldText(int nId, const WideText& text);
-    std::uint32_t GetFieldNumber(int nId);
-    bool IsChecked(int nId);
+    WideText ReadFieldText(int nId, std::size_t nMaxUnits) override;
+    void WriteFieldText(int nId, const WideText& text) override;
+    bool IsBoxChecked(int nId) override;
+    void SetBoxCheck(int nId, bool bChecked) override;
 
-    RequestFlags m_bRequest;
     HICON m_hIcon;
 };
 
