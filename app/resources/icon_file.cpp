@@ -51,6 +51,7 @@ bool ParseColour(std::string_view value, std::optional<Rgb>& colour) {
     return true;
 }
 
+// At most 4 bytes.
 void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t nValue, int nBytes) {
     for (int i = 0; i < nBytes; ++i) {
         out.push_back(static_cast<std::uint8_t>(nValue >> (8 * i)));
@@ -133,7 +134,7 @@ void WriteIco(const Artwork& art, std::vector<std::uint8_t>& ico) {
     PutLittleEndian(ico, 0, 4);  // uncompressed
     PutLittleEndian(ico, static_cast<std::uint32_t>(nImageBytes - kInfoBytes - kPaletteSize * 4),
                     4);
-    PutLittleEndian(ico, 0, 16);  // resolution and colour counts: the defaults
+    ico.insert(ico.end(), 16, 0);  // resolution and colour counts: the defaults
     for (const Rgb& colour : art.palette) {
         ico.insert(ico.end(), {colour.b, colour.g, colour.r, 0});
     }
