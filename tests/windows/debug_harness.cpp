@@ -56,11 +56,37 @@ class DebugLines {
     std::string m_pending;
 };
 
+// The debuggee's own panel window, so that another program's window of the same title is
+// never taken for it.
+HWND FindPanelOf(DWORD nProcessId) {
+    struct Search {
+        DWORD nProcessId;
+        HWND hFound;
+    } search{nProcessId, nullptr};
+    EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(lParam);
+            DWORD nOwner = 0;
+            GetWindowThreadProcessId(hWnd, &nOwner);
+            wchar_t szTitle[64] = {};
+            GetWindowTextW(hWnd, szTitle, 64);
+            if (nOwner == s.nProcessId && std::wstring(szTitle) == kPanelTitle) {
+                s.hFound = hWnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
 // Watches the panel's window from outside, as the operator would.
 class PanelWatch {
   public:
+    explicit PanelWatch(DWORD nProcessId) : m_nProcessId(nProcessId) {}
+
     void Poll() {
-        const HWND hWnd = FindWindowW(nullptr, kPanelTitle);
+        const HWND hWnd = FindPanelOf(m_nProcessId);
         if (hWnd == nullptr) {
             return;
         }
@@ -71,9 +97,9 @@ class PanelWatch {
         wchar_t szText[128] = {};
         DWORD_PTR nResult = 0;
         const HWND hField = GetDlgItem(hWnd, kUsbNameField);
-        if (hField != nullptr && SendMessageTimeoutW(hField, WM_GETTEXT, 128,
-                                                     reinterpret_cast<LPARAM>(szText),
-                                                     SMTO_ABORTIFHUNG, 500, &nResult)) {
+        if (hField != nullptr &&
+            SendMessageTimeoutW(hField, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(szText),
+                                SMTO_ABORTIFHUNG, 500, &nResult)) {
             const std::string text = Narrow(szText);
             if (text != m_lastText) {
                 m_lastText = text;
@@ -84,6 +110,7 @@ class PanelWatch {
     }
 
   private:
+    DWORD m_nProcessId;
     bool m_bShown = false;
     std::string m_lastText;
 };
@@ -117,7 +144,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     DebugLines lines;
-    PanelWatch watch;
+    PanelWatch watch(process.dwProcessId);
     bool bFirstBreak = true;
     for (;;) {
         DEBUG_EVENT event{};
