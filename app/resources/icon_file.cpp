@@ -10,7 +10,7 @@ namespace sonvik {
 
 namespace {
 
-constexpr int kSide = 32;
+constexpr std::size_t kSide = 32;
 constexpr std::size_t kPaletteSize = 16;
 constexpr std::size_t kXorRowBytes = kSide / 2;  // two pixels per byte
 constexpr std::size_t kAndRowBytes = kSide / 8;  // one bit per pixel; already 4-byte aligned
@@ -72,9 +72,10 @@ bool ReadArtwork(std::string_view xpm, Artwork& art, std::string& error) {
         error = "no XPM values line";
         return false;
     }
-    if (nWidth != kSide || nHeight != kSide || nCharsPerPixel != 1 || nColours < 1 ||
+    const int nSide = static_cast<int>(kSide);
+    if (nWidth != nSide || nHeight != nSide || nCharsPerPixel != 1 || nColours < 1 ||
         nColours >= static_cast<int>(kPaletteSize) ||
-        strings.size() < static_cast<std::size_t>(1 + nColours + kSide)) {
+        strings.size() < static_cast<std::size_t>(1 + nColours) + kSide) {
         error = "the artwork must be 32 x 32, one character per pixel, at most 15 colours";
         return false;
     }
@@ -94,13 +95,13 @@ bool ReadArtwork(std::string_view xpm, Artwork& art, std::string& error) {
             keys[line[0]] = std::nullopt;
         }
     }
-    for (int y = 0; y < kSide; ++y) {
-        const std::string& row = strings[static_cast<std::size_t>(1 + nColours + y)];
+    for (std::size_t y = 0; y < kSide; ++y) {
+        const std::string& row = strings[static_cast<std::size_t>(1 + nColours) + y];
         if (row.size() != kSide) {
             error = "pixel row " + std::to_string(y) + " is not 32 wide";
             return false;
         }
-        for (int x = 0; x < kSide; ++x) {
+        for (std::size_t x = 0; x < kSide; ++x) {
             const auto key = keys.find(row[static_cast<std::size_t>(x)]);
             if (key == keys.end()) {
                 error = "pixel row " + std::to_string(y) + " uses an unlisted colour";
@@ -138,15 +139,17 @@ void WriteIco(const Artwork& art, std::vector<std::uint8_t>& ico) {
     for (const Rgb& colour : art.palette) {
         ico.insert(ico.end(), {colour.b, colour.g, colour.r, 0});
     }
-    for (int y = kSide - 1; y >= 0; --y) {  // bottom row first
-        for (int x = 0; x < kSide; x += 2) {
+    for (std::size_t nRow = 0; nRow < kSide; ++nRow) {
+        const std::size_t y = kSide - 1 - nRow;  // bottom row first
+        for (std::size_t x = 0; x < kSide; x += 2) {
             ico.push_back(static_cast<std::uint8_t>(art.index[y][x] << 4 | art.index[y][x + 1]));
         }
     }
-    for (int y = kSide - 1; y >= 0; --y) {
-        for (int x = 0; x < kSide; x += 8) {
+    for (std::size_t nRow = 0; nRow < kSide; ++nRow) {
+        const std::size_t y = kSide - 1 - nRow;
+        for (std::size_t x = 0; x < kSide; x += 8) {
             std::uint8_t nBits = 0;
-            for (int bit = 0; bit < 8; ++bit) {
+            for (std::size_t bit = 0; bit < 8; ++bit) {
                 nBits =
                     static_cast<std::uint8_t>(nBits << 1 | (art.bTransparent[y][x + bit] ? 1 : 0));
             }
