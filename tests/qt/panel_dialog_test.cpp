@@ -14,6 +14,7 @@
 #include "app/qt/panel_window.h"
 #include "app/qt/wrapping_push_button.h"
 #include "app/string_table.h"
+#include "support/panel_expectations.h"
 
 namespace sonvik::qt {
 namespace {
@@ -230,16 +231,7 @@ TEST(PanelDialog, OperationsFromTheWorkerReachTheWindow) {
 }
 
 void ExpectNoWindowAnswers(CSonvikDlg& dlg) {
-    dlg.SetUsbNameText(u"ignored");
-    dlg.SetVoiceRecognitionCheck(true);
-    EXPECT_EQ(dlg.GetSignalStrength(), 0u);
-    EXPECT_EQ(dlg.GetBatteryLevel(), 0u);
-    EXPECT_EQ(dlg.GetMemoryDialLocation(), 0u);
-    EXPECT_EQ(dlg.GetNetworkOperator(), u"");
-    EXPECT_FALSE(dlg.IsNetworkAvailable());
-    EXPECT_FALSE(dlg.IsRoaming());
-    EXPECT_FALSE(dlg.IsLastDialEnabled());
-    EXPECT_FALSE(dlg.IsVoiceRecognitionEnabled());
+    test::ExpectNoWindowAnswers(dlg);
     EXPECT_FALSE(dlg.ClickControl(1020));
 }
 

@@ -8,6 +8,7 @@
 #include "app/panel_layout.h"
 #include "app/string_table.h"
 #include "panel_fixture.h"
+#include "support/panel_expectations.h"
 
 namespace sonvik::win32 {
 namespace {
@@ -27,20 +28,9 @@ LONG_PTR Style(HWND hWnd) {
 
 TEST(Win32Panel, WithoutItsWindowTheOperationsDoNothing) {
     CSonvikDlg dlg;
-    const auto check = [&] {
-        dlg.SetUsbNameText(u"x");
-        dlg.SetVoiceRecognitionCheck(true);
-        EXPECT_EQ(dlg.GetSignalStrength(), 0u);
-        EXPECT_EQ(dlg.GetBatteryLevel(), 0u);
-        EXPECT_EQ(dlg.GetMemoryDialLocation(), 0u);
-        EXPECT_EQ(dlg.GetNetworkOperator(), u"");
-        EXPECT_FALSE(dlg.IsNetworkAvailable());
-        EXPECT_FALSE(dlg.IsLastDialEnabled());
-        EXPECT_FALSE(dlg.IsVoiceRecognitionEnabled());
-    };
-    check();
+    test::ExpectNoWindowAnswers(dlg);
     RunPanel(dlg, [](HWND) {});
-    check();
+    test::ExpectNoWindowAnswers(dlg);
 }
 
 TEST(Win32Panel, TheTemplateMakesEveryControlOfTheTableWhereTheTablePutsIt) {
