@@ -22,8 +22,6 @@ class CSonvikWinApp : public CWinApp {
 
     BOOL InitInstance() override;
 
-    const CSonvikApp& GetApp() const { return m_app; }
-
   private:
     // Answers false when the program is not to run: an error or --help, already shown.
     bool ReadOptions(CommandLine& options);
